@@ -4,10 +4,18 @@
 #include "core/uQVLog.h"
 #include "model/uQVAllData.h"
 
-void TQVCommand::Execute() { AddLogLine("Command-Execute", GetName()); }
-void TQVCommand::Undo() { AddLogLine("Command-Undo", GetName()); }
-void TQVCommand::Redo() { AddLogLine("Command-Redo", GetName()); }
-std::string TQVCommand::GetName() const { return "Unknown Command"; }
+void TQVCommand::Execute() {
+  AddLogLine("Command-Execute", GetName());
+}
+void TQVCommand::Undo() {
+  AddLogLine("Command-Undo", GetName());
+}
+void TQVCommand::Redo() {
+  AddLogLine("Command-Redo", GetName());
+}
+std::string TQVCommand::GetName() const {
+  return "Unknown Command";
+}
 
 void TQVCommander::Execute(std::unique_ptr<TQVCommand> Command) {
   Command->Commander = this;
@@ -35,8 +43,8 @@ void TQVCommander::Clear() {
 }
 
 TQVParaCommand::TQVParaCommand(TQVBaseData* Item, std::string NewValue, std::string ParamName)
-    : Item(Item), ItemID(Item->ID), ParamName(std::move(ParamName)),
-      NewValue(std::move(NewValue)) {}
+    : Item(Item), ItemID(Item->ID), ParamName(std::move(ParamName)), NewValue(std::move(NewValue)) {
+}
 
 void TQVParaCommand::Execute() {
   TQVCommand::Execute();

@@ -44,7 +44,9 @@ void TQVTreeCreateCmd::Undo() {
   if (TQVBaseItem* created = FindItem(CreatedID)) RemoveItem(created);
 }
 
-void TQVTreeCreateCmd::Redo() { Execute(); }
+void TQVTreeCreateCmd::Redo() {
+  Execute();
+}
 
 void TQVTreeAddXmlCmd::Execute() {
   TQVCommand::Execute();
@@ -57,7 +59,9 @@ void TQVTreeAddXmlCmd::Undo() {
   if (TQVBaseItem* created = FindItem(CreatedID)) RemoveItem(created);
 }
 
-void TQVTreeAddXmlCmd::Redo() { Execute(); }
+void TQVTreeAddXmlCmd::Redo() {
+  Execute();
+}
 
 void TQVTreeDeleteCmd::Execute() {
   TQVCommand::Execute();
@@ -79,7 +83,9 @@ void TQVTreeDeleteCmd::Undo() {
   Recreate(parent, XmlText, next, 0);
 }
 
-void TQVTreeDeleteCmd::Redo() { Execute(); }
+void TQVTreeDeleteCmd::Redo() {
+  Execute();
+}
 
 TQVTreeMoveCmd::TQVTreeMoveCmd(const TQVBaseItem& Item, const TQVBaseItem& NewParent)
     : ItemID(Item.ID), NewParentID(NewParent.ID) {}
@@ -109,7 +115,9 @@ void TQVTreeMoveCmd::Undo() {
   Recreate(formerParent, XmlText, formerNext, ItemID);
 }
 
-void TQVTreeMoveCmd::Redo() { Execute(); }
+void TQVTreeMoveCmd::Redo() {
+  Execute();
+}
 
 TQVTreeMoveUpDown::TQVTreeMoveUpDown(TQVBaseItem* Item, int Direction)
     : Item(Item), ItemID(Item->ID), Direction(Direction) {}

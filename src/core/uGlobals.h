@@ -43,7 +43,9 @@ void LoadDocument(const std::string& FileName, bool Compressed = true);
 // Frees Globals, Commander, AllData and Controller, in this order.
 void FreeGlobals();
 
-inline bool IsBusy() { return Globals && Globals->Busy; }
+inline bool IsBusy() {
+  return Globals && Globals->Busy;
+}
 
 // Sets Globals->Busy for a scope and restores the previous value whatever happens.
 class TBusyScope {

@@ -18,7 +18,8 @@ void TEventFIFO::Post(TQVEvent& Event) {
   if (Suppressed) return;
   // The count is taken once: a listener registered during delivery hears the next event.
   const std::size_t count = FListeners.size();
-  for (std::size_t i = 0; i < count && i < FListeners.size(); ++i) FListeners[i]->HandleEvent(Event);
+  for (std::size_t i = 0; i < count && i < FListeners.size(); ++i)
+    FListeners[i]->HandleEvent(Event);
 }
 
 void PostEvent(TQVEvent& Event) {

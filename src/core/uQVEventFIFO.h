@@ -72,7 +72,9 @@ extern TEventFIFO* EventFIFO;
 
 // Posts through EventFIFO when it exists.
 void PostEvent(TQVEvent& Event);
-inline void PostEvent(TQVEvent&& Event) { PostEvent(Event); }
+inline void PostEvent(TQVEvent&& Event) {
+  PostEvent(Event);
+}
 
 // Switches delivery off for a scope and back on whatever happens.
 class TEventSuppression {

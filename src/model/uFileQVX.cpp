@@ -4,17 +4,16 @@
 #include "model/uQVXmlParse.h"
 #include "model/uQVXmlWriter.h"
 
-#include <fcntl.h>
-#include <libdeflate.h>
-#include <sys/mman.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
 #include <cstring>
+#include <fcntl.h>
+#include <libdeflate.h>
 #include <string_view>
+#include <sys/mman.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 std::string_view QuilleryResource_NewFile();
 
@@ -22,9 +21,13 @@ namespace {
 
 TQVFileOperation::TWriteFunction WriteFunction = &::write;
 
-std::string Quoted(const std::string& FileName) { return "\"" + FileName + "\""; }
+std::string Quoted(const std::string& FileName) {
+  return "\"" + FileName + "\"";
+}
 
-std::string SystemError() { return std::strerror(errno); }
+std::string SystemError() {
+  return std::strerror(errno);
+}
 
 // A file mapped for reading.
 class TMappedFile {
@@ -80,7 +83,8 @@ void InflateFile(const TMappedFile& File, const std::string& FileName, std::size
                  TQVMemory& Out) {
   if (File.Size() == 0) throw EQVError(Quoted(FileName) + " is empty.");
   switch (InflateZlib(File.Data(), File.Size(), Bound, Out)) {
-  case TQVInflateResult::Ok: return;
+  case TQVInflateResult::Ok:
+    return;
   case TQVInflateResult::NotZlib:
     if (LooksLikeText(File.Data(), File.Size()))
       throw EQVError(Quoted(FileName) + " holds plain XML, not a Quillery data file.");
@@ -88,8 +92,8 @@ void InflateFile(const TMappedFile& File, const std::string& FileName, std::size
   case TQVInflateResult::Damaged:
     throw EQVError(Quoted(FileName) + " is damaged or incomplete.");
   case TQVInflateResult::TooLarge:
-    throw EQVError(Quoted(FileName) + " unpacks to more than " +
-                   std::to_string(Bound >> 30) + " GiB; it is not opened.");
+    throw EQVError(Quoted(FileName) + " unpacks to more than " + std::to_string(Bound >> 30) +
+                   " GiB; it is not opened.");
   case TQVInflateResult::NoMemory:
     throw EQVError("There is not enough memory to open " + Quoted(FileName) + ".");
   }
@@ -237,9 +241,8 @@ void Save(const pugi::xml_document& Doc, const std::string& FileName, bool Compr
       TQVDeflater deflater([&temp](const unsigned char* Data, std::size_t Size) {
         WriteAll(temp.Fd(), Data, Size);
       });
-      size = WriteXmlText(Doc, [&deflater](const char* Data, std::size_t Size) {
-        deflater.Write(Data, Size);
-      });
+      size = WriteXmlText(
+          Doc, [&deflater](const char* Data, std::size_t Size) { deflater.Write(Data, Size); });
       deflater.Finish();
     } else {
       size = WriteXmlText(
@@ -367,7 +370,8 @@ std::size_t CountNoticeElements(const pugi::xml_document& Doc) {
       node = node.first_child();
       continue;
     }
-    while (node && node != top && !node.next_sibling()) node = node.parent();
+    while (node && node != top && !node.next_sibling())
+      node = node.parent();
     if (!node || node == top) break;
     node = node.next_sibling();
   }

@@ -5,9 +5,8 @@
 
 #include "model/uQVZlib.h"
 
-#include <pugixml.hpp>
-
 #include <cstddef>
+#include <pugixml.hpp>
 #include <string>
 #include <sys/types.h>
 

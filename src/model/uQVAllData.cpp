@@ -51,10 +51,13 @@ void TQVBaseAllData::SaveToNode(pugi::xml_node Root) {
   // The children's WriteToXml runs inside this pass, which covers the whole document.
   TQVWritePass pass(*this);
   WriteAttributes(Root);
-  for (const auto& child : Children) child->WriteToXml(Root);
+  for (const auto& child : Children)
+    child->WriteToXml(Root);
 }
 
-TQVAllData::TQVAllData() { TagName = "Quillery"; }
+TQVAllData::TQVAllData() {
+  TagName = "Quillery";
+}
 
 TQVNoticeRoot* TQVAllData::GetNoticeRoot() const {
   for (const auto& child : Children)
@@ -65,7 +68,8 @@ TQVNoticeRoot* TQVAllData::GetNoticeRoot() const {
 void TQVAllData::AssignMissingIDs() {
   if (!Controller) return;
   std::vector<TQVBaseData*> pending;
-  for (const auto& child : Children) pending.push_back(child.get());
+  for (const auto& child : Children)
+    pending.push_back(child.get());
   while (!pending.empty()) {
     TQVBaseData* object = pending.back();
     pending.pop_back();
@@ -73,6 +77,7 @@ void TQVAllData::AssignMissingIDs() {
     if (object->ID == 0)
       object->ID = object->IsItem() ? Controller->Generator.NextPositive()
                                     : Controller->Generator.NextNegative();
-    for (const auto& child : object->Children) pending.push_back(child.get());
+    for (const auto& child : object->Children)
+      pending.push_back(child.get());
   }
 }

@@ -25,8 +25,7 @@ TQVBaseData* TDataObjectList::Add(TEntry Item) {
 }
 
 TQVBaseData* TDataObjectList::InsertAt(std::size_t Index, TEntry Item) {
-  return FItems.insert(FItems.begin() + static_cast<std::ptrdiff_t>(Index), std::move(Item))
-      ->get();
+  return FItems.insert(FItems.begin() + static_cast<std::ptrdiff_t>(Index), std::move(Item))->get();
 }
 
 TDataObjectList::TEntry TDataObjectList::Extract(std::size_t Index) {
@@ -35,7 +34,9 @@ TDataObjectList::TEntry TDataObjectList::Extract(std::size_t Index) {
   return entry;
 }
 
-void TDataObjectList::Delete(std::size_t Index) { Extract(Index); }
+void TDataObjectList::Delete(std::size_t Index) {
+  Extract(Index);
+}
 
 void TDataObjectList::Move(std::size_t From, std::size_t To) {
   TEntry entry = Extract(From);
@@ -46,8 +47,8 @@ void TDataObjectList::Move(std::size_t From, std::size_t To) {
 
 TQVBaseData::TQVBaseData(std::uint8_t Kind) : Kind(Kind) {
   if (IsBusy() || !Controller) return;
-  ID = (Kind & kfItem) ? Controller->Generator.NextPositive()
-                       : Controller->Generator.NextNegative();
+  ID =
+      (Kind & kfItem) ? Controller->Generator.NextPositive() : Controller->Generator.NextNegative();
 }
 
 TQVBaseData::~TQVBaseData() {
@@ -59,7 +60,8 @@ TQVBaseData::~TQVBaseData() {
   while (!pending.empty()) {
     TDataObjectList::TEntry object = std::move(pending.back());
     pending.pop_back();
-    for (auto& child : object->Children.Raw()) pending.push_back(std::move(child));
+    for (auto& child : object->Children.Raw())
+      pending.push_back(std::move(child));
     object->Children.Raw().clear();
   }
 }
@@ -70,7 +72,8 @@ bool TQVBaseData::GetModified() const {
     const TQVBaseData* object = pending.back();
     pending.pop_back();
     if (object->OwnModified()) return true;
-    for (const auto& child : object->Children) pending.push_back(child.get());
+    for (const auto& child : object->Children)
+      pending.push_back(child.get());
   }
   return false;
 }
@@ -81,7 +84,8 @@ void TQVBaseData::SetModified(bool Value) {
     TQVBaseData* object = pending.back();
     pending.pop_back();
     object->SetOwnModified(Value);
-    for (const auto& child : object->Children) pending.push_back(child.get());
+    for (const auto& child : object->Children)
+      pending.push_back(child.get());
   }
 }
 
@@ -100,7 +104,9 @@ void TQVBaseData::WriteAttributes(pugi::xml_node Node) {
   SetAttrInt(Node, "ID", ID);
 }
 
-void TQVBaseData::ReadFromXml(pugi::xml_node Node) { ReadTree(Node, nullptr, nullptr); }
+void TQVBaseData::ReadFromXml(pugi::xml_node Node) {
+  ReadTree(Node, nullptr, nullptr);
+}
 
 void TQVBaseData::ReadTree(pugi::xml_node Node, TReadProgress Progress, void* Context) {
   ReadAttributes(Node);
@@ -158,7 +164,8 @@ void TQVBaseData::CollectIdRange(std::int32_t& MaxID, std::int32_t& MinID) const
     pending.pop_back();
     if (object->ID > MaxID) MaxID = object->ID;
     if (object->ID < MinID) MinID = object->ID;
-    for (const auto& child : object->Children) pending.push_back(child.get());
+    for (const auto& child : object->Children)
+      pending.push_back(child.get());
   }
 }
 
@@ -196,7 +203,9 @@ std::int32_t TQVBaseData::NextSiblingID() const {
   return next ? next->ID : 0;
 }
 
-std::ptrdiff_t TQVBaseData::IndexInList() const { return List ? List->Children.IndexOf(this) : -1; }
+std::ptrdiff_t TQVBaseData::IndexInList() const {
+  return List ? List->Children.IndexOf(this) : -1;
+}
 
 TQVParameterList* TQVBaseData::CreateParameterList() {
   auto list = std::make_unique<TQVParameterList>();
@@ -264,7 +273,8 @@ std::size_t CountNotices(const TQVBaseData& Object) {
     pending.pop_back();
     if (object->IsNotice()) ++count;
     if (object->IsParameterLike()) continue;
-    for (const auto& child : object->Children) pending.push_back(child.get());
+    for (const auto& child : object->Children)
+      pending.push_back(child.get());
   }
   return count;
 }
@@ -273,8 +283,9 @@ std::size_t CountNotices(const TQVBaseData& Object) {
 
 TQVBaseData* TQVBaseList::Insert(std::unique_ptr<TQVBaseData> Item, TQVBaseData* Before) {
   const std::ptrdiff_t index = Before ? Children.IndexOf(Before) : -1;
-  TQVBaseData* item = index < 0 ? Children.Add(std::move(Item))
-                                : Children.InsertAt(static_cast<std::size_t>(index), std::move(Item));
+  TQVBaseData* item = index < 0
+                          ? Children.Add(std::move(Item))
+                          : Children.InsertAt(static_cast<std::size_t>(index), std::move(Item));
   item->Owner = Owner;
   item->List = this;
   Modified = true;
@@ -316,19 +327,23 @@ TQVWritePass::TQVWritePass(TQVBaseData& Top) {
     TQVBaseData* object = pending.back();
     pending.pop_back();
     order.push_back(object);
-    for (const auto& child : object->Children) pending.push_back(child.get());
+    for (const auto& child : object->Children)
+      pending.push_back(child.get());
   }
   // Children come after their parent in this order, so walking it backwards sees every child
   // before its parent.
   for (auto it = order.rbegin(); it != order.rend(); ++it) {
     TQVBaseData* object = *it;
     bool modified = object->OwnModified();
-    for (const auto& child : object->Children) modified = modified || child->FDeepModified;
+    for (const auto& child : object->Children)
+      modified = modified || child->FDeepModified;
     object->FDeepModified = modified;
   }
 }
 
-TQVWritePass::~TQVWritePass() { --FActive; }
+TQVWritePass::~TQVWritePass() {
+  --FActive;
+}
 
 void TQVWritePass::Write(TQVBaseData& Top, pugi::xml_node Parent) {
   struct TFrame {
@@ -353,7 +368,9 @@ void TQVWritePass::Write(TQVBaseData& Top, pugi::xml_node Parent) {
 
 // ---------------------------------------------------------------------------------------------
 
-TQVParameterList::TQVParameterList() : TQVBaseList(kfParameter) { TagName = "ParameterList"; }
+TQVParameterList::TQVParameterList() : TQVBaseList(kfParameter) {
+  TagName = "ParameterList";
+}
 
 TQVParameter* TQVParameterList::AddParameter(std::string_view Name) {
   auto parameter = std::make_unique<TQVParameter>();
@@ -363,7 +380,9 @@ TQVParameter* TQVParameterList::AddParameter(std::string_view Name) {
   return static_cast<TQVParameter*>(Children.Add(std::move(parameter)));
 }
 
-TQVParameter::TQVParameter() : TQVBaseData(kfParameter) { TagName = "Parameter"; }
+TQVParameter::TQVParameter() : TQVBaseData(kfParameter) {
+  TagName = "Parameter";
+}
 
 void TQVParameter::SetValue(std::string_view Text) {
   Value = Text;
@@ -377,11 +396,17 @@ bool TQVParameter::GetAsBoolean() const {
   return value;
 }
 
-void TQVParameter::SetAsBoolean(bool B) { SetValue(B ? "-1" : "0"); }
+void TQVParameter::SetAsBoolean(bool B) {
+  SetValue(B ? "-1" : "0");
+}
 
-TDateTime TQVParameter::GetAsDateTime() const { return XmlTextToDateTime(Value); }
+TDateTime TQVParameter::GetAsDateTime() const {
+  return XmlTextToDateTime(Value);
+}
 
-void TQVParameter::SetAsDateTime(TDateTime D) { SetValue(DateTimeToXmlText(D)); }
+void TQVParameter::SetAsDateTime(TDateTime D) {
+  SetValue(DateTimeToXmlText(D));
+}
 
 pugi::xml_node TQVParameter::WriteElement(pugi::xml_node Parent) {
   pugi::xml_node element = Parent.append_child("Parameter");
@@ -392,7 +417,8 @@ pugi::xml_node TQVParameter::WriteElement(pugi::xml_node Parent) {
 
 // ---------------------------------------------------------------------------------------------
 
-TQVBaseItem::TQVBaseItem(std::uint8_t Kind) : TQVBaseData(static_cast<std::uint8_t>(Kind | kfItem)) {
+TQVBaseItem::TQVBaseItem(std::uint8_t Kind)
+    : TQVBaseData(static_cast<std::uint8_t>(Kind | kfItem)) {
   CreateDate = ChangeDate = NowDateTime();
 }
 
@@ -446,7 +472,8 @@ TQVBaseItem* TQVBaseItem::InsertChildFromXml(std::string_view XmlText, TQVBaseDa
   pugi::xml_document doc;
   ParseXmlText(doc, XmlText);
   pugi::xml_node node = doc.document_element().first_child();
-  while (node && node.type() != pugi::node_element) node = node.next_sibling();
+  while (node && node.type() != pugi::node_element)
+    node = node.next_sibling();
   std::unique_ptr<TQVBaseData> created;
   {
     TEventSuppression quiet;
@@ -465,6 +492,10 @@ TQVBaseItem* TQVBaseItem::CreateChild() {
   return static_cast<TQVBaseItem*>(GetChildList()->Insert(std::move(child), nullptr));
 }
 
-void TQVBaseItem::RemoveChild(TQVBaseData* Item) { GetChildList()->Remove(Item); }
+void TQVBaseItem::RemoveChild(TQVBaseData* Item) {
+  GetChildList()->Remove(Item);
+}
 
-std::unique_ptr<TQVBaseItem> TQVBaseItem::NewChild() { return nullptr; }
+std::unique_ptr<TQVBaseItem> TQVBaseItem::NewChild() {
+  return nullptr;
+}

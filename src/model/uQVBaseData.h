@@ -6,10 +6,9 @@
 #include "model/uQVBaseLayout.h"
 #include "model/uQVXML.h"
 
-#include <pugixml.hpp>
-
 #include <cstdint>
 #include <memory>
+#include <pugixml.hpp>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -40,6 +39,7 @@ public:
   auto begin() const { return FItems.begin(); }
   auto end() const { return FItems.end(); }
   std::vector<TEntry>& Raw() { return FItems; }
+  const std::vector<TEntry>& Raw() const { return FItems; }
 
 private:
   std::vector<TEntry> FItems;
@@ -195,7 +195,9 @@ protected:
   pugi::xml_node WriteElement(pugi::xml_node Parent) override;
 };
 
-template <typename T> T* As(TQVBaseData* Object) { return dynamic_cast<T*>(Object); }
+template <typename T> T* As(TQVBaseData* Object) {
+  return dynamic_cast<T*>(Object);
+}
 template <typename T> const T* As(const TQVBaseData* Object) {
   return dynamic_cast<const T*>(Object);
 }

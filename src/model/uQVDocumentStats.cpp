@@ -25,8 +25,8 @@ TQVDocumentStats CollectDocumentStats(const TQVBaseData& Document) {
       }
     }
     for (const auto& child : object->Children) {
-      const std::size_t next = child->IsNotice() && !(child->Kind & kfRoot) ? childLevel + 1
-                                                                             : childLevel;
+      const std::size_t next =
+          child->IsNotice() && !(child->Kind & kfRoot) ? childLevel + 1 : childLevel;
       pending.push_back({child.get(), next});
     }
   }

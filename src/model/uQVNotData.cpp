@@ -3,10 +3,14 @@
 #include <cstring>
 
 namespace {
-std::unique_ptr<TQVItemList> MakeNoticeList() { return std::make_unique<TQVNoticeList>(); }
+std::unique_ptr<TQVItemList> MakeNoticeList() {
+  return std::make_unique<TQVNoticeList>();
+}
 } // namespace
 
-TQVNoticeList::TQVNoticeList() { TagName = "NoticeList"; }
+TQVNoticeList::TQVNoticeList() {
+  TagName = "NoticeList";
+}
 
 TQVNotice::TQVNotice() : TQVNotice(0) {}
 
@@ -31,7 +35,9 @@ bool TQVNotice::IsTask() const {
   return task && task->GetAsBoolean();
 }
 
-TQVNoticeRoot::TQVNoticeRoot() : TQVNotice(kfRoot) { TagName = "NoticeRoot"; }
+TQVNoticeRoot::TQVNoticeRoot() : TQVNotice(kfRoot) {
+  TagName = "NoticeRoot";
+}
 
 void TQVNoticeRoot::ReadAttributes(pugi::xml_node Node) {
   TQVNotice::ReadAttributes(Node);

@@ -17,8 +17,8 @@ std::string_view Trim(std::string_view Text) {
   while (!Text.empty() && (Text.front() == ' ' || Text.front() == '\t' || Text.front() == '\r' ||
                            Text.front() == '\n'))
     Text.remove_prefix(1);
-  while (!Text.empty() && (Text.back() == ' ' || Text.back() == '\t' || Text.back() == '\r' ||
-                           Text.back() == '\n'))
+  while (!Text.empty() &&
+         (Text.back() == ' ' || Text.back() == '\t' || Text.back() == '\r' || Text.back() == '\n'))
     Text.remove_suffix(1);
   return Text;
 }
@@ -46,7 +46,9 @@ void CivilFromDays(std::int64_t z, std::int64_t& y, unsigned& m, unsigned& d) {
   y += m <= 2;
 }
 
-bool IsLeap(std::int64_t y) { return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0; }
+bool IsLeap(std::int64_t y) {
+  return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0;
+}
 
 unsigned DaysInMonth(std::int64_t y, unsigned m) {
   static constexpr unsigned Days[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
@@ -75,7 +77,9 @@ bool Expect(std::string_view Text, std::size_t& Pos, char C) {
 
 } // namespace
 
-void NewXmlDocument(pugi::xml_document& Doc) { Doc.reset(); }
+void NewXmlDocument(pugi::xml_document& Doc) {
+  Doc.reset();
+}
 
 pugi::xml_node NewDataDocument(pugi::xml_document& Doc) {
   Doc.reset();
@@ -209,7 +213,9 @@ bool TextToHex(std::string_view Text, std::int32_t& Value) {
   return true;
 }
 
-std::string BoolToText(bool Value) { return Value ? "True" : "False"; }
+std::string BoolToText(bool Value) {
+  return Value ? "True" : "False";
+}
 
 std::string HexToText(std::int32_t Value) {
   char buffer[9];
@@ -224,9 +230,9 @@ bool EncodeDateTime(int Year, int Month, int Day, int Hour, int Minute, int Seco
       Hour > 23 || Minute < 0 || Minute > 59 || Second < 0 || Second > 59 || Millisecond < 0 ||
       Millisecond > 999)
     return false;
-  const std::int64_t days = DaysFromCivil(Year, static_cast<unsigned>(Month),
-                                          static_cast<unsigned>(Day)) +
-                            UnixEpochOffsetDays;
+  const std::int64_t days =
+      DaysFromCivil(Year, static_cast<unsigned>(Month), static_cast<unsigned>(Day)) +
+      UnixEpochOffsetDays;
   const std::int64_t ms = ((Hour * 60 + Minute) * 60 + Second) * 1000 + Millisecond;
   Value = static_cast<double>(days) + static_cast<double>(ms) / MsPerDay;
   return true;

@@ -2,9 +2,8 @@
 // Typed readers and writers over the XML DOM shared by the data file, the settings and the
 // language document. Readers never fail: a missing or malformed value gives the default.
 
-#include <pugixml.hpp>
-
 #include <cstdint>
+#include <pugixml.hpp>
 #include <string>
 #include <string_view>
 

@@ -3,12 +3,11 @@
 #include "core/uQVError.h"
 #include "model/uQVXML.h"
 
-#include <unistd.h>
-
 #include <atomic>
 #include <cstdlib>
 #include <new>
 #include <string>
+#include <unistd.h>
 
 namespace {
 

@@ -2,9 +2,8 @@
 // Parsing XML text into a DOM with our options; a parse error becomes an EQVError that says
 // what is wrong and where.
 
-#include <pugixml.hpp>
-
 #include <cstddef>
+#include <pugixml.hpp>
 #include <string_view>
 
 // Parses a copy of Text.

@@ -47,11 +47,12 @@ struct TEscapeTable {
   bool Attr[256] = {};
   bool Text[256] = {};
   constexpr TEscapeTable() {
-    for (int c = 0; c < 0x20; ++c) Attr[c] = Text[c] = true;
+    for (int c = 0; c < 0x20; ++c)
+      Attr[c] = Text[c] = true;
     Text[static_cast<unsigned char>('\t')] = false;
     Text[static_cast<unsigned char>('\n')] = false;
-    for (char c : {'&', '<', '>'}) Attr[static_cast<unsigned char>(c)] =
-                                      Text[static_cast<unsigned char>(c)] = true;
+    for (char c : {'&', '<', '>'})
+      Attr[static_cast<unsigned char>(c)] = Text[static_cast<unsigned char>(c)] = true;
     Attr[static_cast<unsigned char>('"')] = true;
   }
 };
@@ -66,10 +67,18 @@ void PutEscaped(TOutput& Out, const char* Text, const bool (&Special)[256]) {
     if (!Special[c]) continue;
     Out.Put(std::string_view(run, static_cast<std::size_t>(p - run)));
     switch (c) {
-    case '&': Out.Put("&amp;"); break;
-    case '<': Out.Put("&lt;"); break;
-    case '>': Out.Put("&gt;"); break;
-    case '"': Out.Put("&quot;"); break;
+    case '&':
+      Out.Put("&amp;");
+      break;
+    case '<':
+      Out.Put("&lt;");
+      break;
+    case '>':
+      Out.Put("&gt;");
+      break;
+    case '"':
+      Out.Put("&quot;");
+      break;
     default: {
       char ref[8];
       int n = 0;
@@ -115,7 +124,9 @@ void PutInline(TOutput& Out, pugi::xml_node Top) {
   for (;;) {
     bool descend = false;
     switch (node.type()) {
-    case pugi::node_pcdata: PutEscaped(Out, node.value(), Escapes.Text); break;
+    case pugi::node_pcdata:
+      PutEscaped(Out, node.value(), Escapes.Text);
+      break;
     case pugi::node_cdata:
       Out.Put("<![CDATA[");
       Out.Put(node.value());
@@ -132,7 +143,8 @@ void PutInline(TOutput& Out, pugi::xml_node Top) {
         Out.Put("/>");
       }
       break;
-    default: break;
+    default:
+      break;
     }
     if (descend) {
       node = node.first_child();

@@ -3,10 +3,9 @@
 // spaces per level, CR LF line ends, empty elements as <Name/>. Attribute values escape
 // everything that would not read back unchanged (quotes, markup, tabs and line breaks).
 
-#include <pugixml.hpp>
-
 #include <cstddef>
 #include <functional>
+#include <pugixml.hpp>
 #include <string>
 
 // Receives the text in pieces, in order.

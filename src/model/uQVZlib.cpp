@@ -6,7 +6,6 @@
 #include <libdeflate.h>
 #include <sys/mman.h>
 #include <unistd.h>
-
 #include <vector>
 
 namespace {
@@ -18,7 +17,9 @@ std::size_t PageSize() {
 
 } // namespace
 
-TQVMemory::~TQVMemory() { Free(); }
+TQVMemory::~TQVMemory() {
+  Free();
+}
 
 TQVMemory::TQVMemory(TQVMemory&& Other) noexcept
     : FData(Other.FData), FSize(Other.FSize), FCapacity(Other.FCapacity),
@@ -93,10 +94,11 @@ TQVInflateResult InflateZlib(const unsigned char* In, std::size_t InSize, std::s
   libdeflate_decompressor* inflater = libdeflate_alloc_decompressor();
   if (!inflater) return TQVInflateResult::NoMemory;
   std::size_t usedIn = 0, produced = 0;
-  const libdeflate_result result = libdeflate_zlib_decompress_ex(
-      inflater, In, InSize, Out.Data(), Bound + 1, &usedIn, &produced);
+  const libdeflate_result result = libdeflate_zlib_decompress_ex(inflater, In, InSize, Out.Data(),
+                                                                 Bound + 1, &usedIn, &produced);
   libdeflate_free_decompressor(inflater);
-  if (result == LIBDEFLATE_INSUFFICIENT_SPACE || (result == LIBDEFLATE_SUCCESS && produced > Bound)) {
+  if (result == LIBDEFLATE_INSUFFICIENT_SPACE ||
+      (result == LIBDEFLATE_SUCCESS && produced > Bound)) {
     Out.Free();
     return TQVInflateResult::TooLarge;
   }

@@ -1,9 +1,8 @@
 #pragma once
 // A font that stores itself as an XML element: name, size, colour and four style flags.
 
-#include <pugixml.hpp>
-
 #include <cstdint>
+#include <pugixml.hpp>
 #include <string>
 
 struct TFontStyles {

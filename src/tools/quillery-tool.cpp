@@ -47,14 +47,19 @@ struct TArguments {
 bool Parse(int Argc, char** Argv, TArguments& Args) {
   for (int i = 2; i < Argc; ++i) {
     const std::string arg = Argv[i];
-    if (arg == "--from-xml") Args.FromXml = true;
-    else if (arg == "--xml") Args.ToXml = true;
-    else if (arg == "--new") Args.New = true;
-    else if (arg == "--backup") Args.Backup = true;
+    if (arg == "--from-xml")
+      Args.FromXml = true;
+    else if (arg == "--xml")
+      Args.ToXml = true;
+    else if (arg == "--new")
+      Args.New = true;
+    else if (arg == "--backup")
+      Args.Backup = true;
     else if (arg.size() > 1 && arg[0] == '-' && arg != "-") {
       std::fprintf(stderr, "quillery-tool: unknown option %s\n", arg.c_str());
       return false;
-    } else Args.Files.push_back(arg);
+    } else
+      Args.Files.push_back(arg);
   }
   return true;
 }
