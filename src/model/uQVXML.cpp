@@ -275,7 +275,7 @@ TDateTime XmlTextToDateTime(std::string_view Text) {
   Text = Trim(Text);
   if (Text.empty()) return 0;
   std::size_t pos = 0;
-  int year, month, day, hour = 0, minute = 0, second = 0;
+  int year = 0, month = 0, day = 0, hour = 0, minute = 0, second = 0;
   if (!Digits(Text, pos, 4, year) || !Expect(Text, pos, '-') || !Digits(Text, pos, 2, month) ||
       !Expect(Text, pos, '-') || !Digits(Text, pos, 2, day))
     return 0;
