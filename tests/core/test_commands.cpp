@@ -5,10 +5,17 @@
 #include "core/uQVError.h"
 #include "uTestGlobals.h"
 
+#include <regex>
+
 namespace {
 
 TQVNotice* Note(std::int32_t ID) {
   return static_cast<TQVNotice*>(AllData->FindByID(ID));
+}
+
+// The XML of a note without its change dates, which every save of a modified note refreshes.
+std::string Stable(const std::string& Xml) {
+  return std::regex_replace(Xml, std::regex("ChangeDate=\"[^\"]*\""), "");
 }
 
 std::vector<std::string> Captions(TQVBaseItem* Parent) {
@@ -111,7 +118,7 @@ TEST_F(TCommandsTest, DeleteUndoRestoresEverythingInPlace) {
   EXPECT_DOUBLE_EQ(back->CreateDate, 40000.5);
   EXPECT_DOUBLE_EQ(back->FindParameter("TaskDT")->GetAsDateTime(), 45000.25);
   EXPECT_EQ(back->FindParameter("Note")->Value, "{\\rtf1 body}");
-  EXPECT_EQ(Note(bID)->SaveToXmlString(), before);
+  EXPECT_EQ(Stable(Note(bID)->SaveToXmlString()), Stable(before));
   EXPECT_FALSE(Globals->Busy);
   Commander->Redo();
   EXPECT_EQ(Note(bID), nullptr);
