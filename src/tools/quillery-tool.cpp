@@ -6,7 +6,10 @@
 #include "core/uQVEventFIFO.h"
 #include "model/uQVAllData.h"
 #include "model/uQVDocumentStats.h"
+#include "model/uQVNotData.h"
+#include "rtf/uRtfPlainTextSink.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -18,6 +21,7 @@ const char* const Usage =
     "usage: quillery-tool convert [--from-xml] [--xml] [--backup] IN OUT\n"
     "       quillery-tool convert --new [--xml] OUT\n"
     "       quillery-tool info [--from-xml] FILE\n"
+    "       quillery-tool text [--from-xml] FILE\n"
     "       quillery-tool --version\n"
     "\n"
     "convert  loads IN (a data file, or with --from-xml a plain XML export) and writes OUT\n"
@@ -25,7 +29,9 @@ const char* const Usage =
     "         OUT is replaced only once the new file is complete; --backup keeps the\n"
     "         previous OUT as OUT.bak.\n"
     "info     prints the number of notes and tasks, the deepest level, the identifier\n"
-    "         range and the format mark of FILE.\n";
+    "         range and the format mark of FILE.\n"
+    "text     prints the visible text of every note, in tree order, each line led by the\n"
+    "         note's caption path and a colon, as grep shows file names.\n";
 
 struct TGlobalsScope {
   TEventFIFO Dispatcher;
@@ -92,6 +98,42 @@ int Info(const TArguments& Args) {
   return 0;
 }
 
+std::string CaptionPathOf(const TQVNotice& Note) {
+  const std::string path = GetCaptionPath(Note);
+  return path.empty() ? Note.Caption() : path + "/" + Note.Caption();
+}
+
+int Text(const TArguments& Args) {
+  if (Args.Files.size() != 1 || Args.New || Args.ToXml) {
+    std::fputs(Usage, stderr);
+    return 2;
+  }
+  TGlobalsScope scope;
+  LoadDocument(Args.Files[0], !Args.FromXml);
+  // Tree order without recursion: documents may be very deep.
+  std::vector<const TQVBaseData*> pending{AllData};
+  while (!pending.empty()) {
+    const TQVBaseData* object = pending.back();
+    pending.pop_back();
+    if (object->IsParameterLike()) continue;
+    if (object->IsNotice() && !(object->Kind & kfRoot)) {
+      const auto& note = static_cast<const TQVNotice&>(*object);
+      const std::string path = CaptionPathOf(note);
+      const TQVParameter* body = note.FindParameter("Note");
+      const std::string text = body ? RtfToPlainText(body->Value) : std::string();
+      for (std::size_t start = 0;;) {
+        const std::size_t end = std::min(text.find('\n', start), text.size());
+        std::printf("%s: %.*s\n", path.c_str(), static_cast<int>(end - start), text.data() + start);
+        if (end == text.size()) break;
+        start = end + 1;
+      }
+    }
+    for (auto it = object->Children.Raw().rbegin(); it != object->Children.Raw().rend(); ++it)
+      pending.push_back(it->get());
+  }
+  return 0;
+}
+
 } // namespace
 
 int main(int Argc, char** Argv) {
@@ -113,6 +155,7 @@ int main(int Argc, char** Argv) {
   try {
     if (command == "convert") return Convert(args);
     if (command == "info") return Info(args);
+    if (command == "text") return Text(args);
   } catch (const EQVError& error) {
     std::fprintf(stderr, "quillery-tool: %s\n", error.what());
     return 1;
