@@ -3,16 +3,22 @@
 #include "commands/uQVCommander.h"
 #include "model/uController.h"
 #include "model/uQVAllData.h"
+#include "settings/uQVLanguage.h"
+#include "settings/uQVSettings.h"
 
 TQVController* Controller = nullptr;
 TQVCommander* Commander = nullptr;
 TGlobals* Globals = nullptr;
 TQVAllData* AllData = nullptr;
+TQVSettings* Settings = nullptr;
+TQVLanguage* Language = nullptr;
 
 void CreateGlobals() {
   Controller = new TQVController;
   Commander = new TQVCommander;
   Globals = new TGlobals;
+  Settings = new TQVSettings;
+  Language = new TQVLanguage;
 }
 
 void NewDocument() {
@@ -31,6 +37,10 @@ void FreeGlobals() {
   AllData = nullptr;
   delete Controller;
   Controller = nullptr;
+  delete Settings;
+  Settings = nullptr;
+  delete Language;
+  Language = nullptr;
 }
 
 void LoadDocument(const std::string& FileName, bool Compressed) {

@@ -7,6 +7,8 @@
 class TQVController;
 class TQVCommander;
 class TQVAllData;
+class TQVSettings;
+class TQVLanguage;
 
 // Flags through which a running operation changes how others react.
 class TGlobals {
@@ -30,8 +32,13 @@ extern TQVController* Controller;
 extern TQVCommander* Commander;
 extern TGlobals* Globals;
 extern TQVAllData* AllData;
+// The user's preferences; filled by Settings->Load in the start sequence.
+extern TQVSettings* Settings;
+// The user-interface texts; filled by Language->Load in the start sequence.
+extern TQVLanguage* Language;
 
-// Creates Controller, Commander and Globals, in this order.
+// Creates Controller, Commander, Globals, Settings and Language, in this order. Nothing is read
+// yet: the start sequence loads the settings and then the language document.
 void CreateGlobals();
 // Destroys the current document without announcing it and makes a new, empty one current.
 void NewDocument();
@@ -40,7 +47,7 @@ void NewDocument();
 // Compressed) and sets the identifier counters above what it holds. Throws EQVError; AllData
 // then holds whatever was read.
 void LoadDocument(const std::string& FileName, bool Compressed = true);
-// Frees Globals, Commander, AllData and Controller, in this order.
+// Frees Globals, Commander, AllData, Controller, Settings and Language, in this order.
 void FreeGlobals();
 
 inline bool IsBusy() {
