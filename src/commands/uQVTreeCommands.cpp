@@ -1,6 +1,7 @@
 #include "commands/uQVTreeCommands.h"
 
 #include "core/uGlobals.h"
+#include "core/uQVEventFIFO.h"
 #include "model/uQVAllData.h"
 
 namespace {
@@ -23,6 +24,12 @@ void Recreate(TQVBaseItem* Parent, const std::string& XmlText, TQVBaseData* Befo
   TBusyScope busy;
   if (MovingID && Globals) Globals->MovingItemID = MovingID;
   Parent->InsertChildFromXml(XmlText, Before);
+}
+
+// The editor's pending text belongs in the note before the note is kept as XML: once it is
+// removed, storing it into the dying note would lose it from the undo copy.
+void StorePendingText() {
+  PostEvent(TQVEvent(evStoreNote, nullptr));
 }
 
 // Whether Candidate is Item itself or lies inside Item's subtree.
@@ -65,6 +72,7 @@ void TQVTreeAddXmlCmd::Redo() {
 
 void TQVTreeDeleteCmd::Execute() {
   TQVCommand::Execute();
+  StorePendingText();
   TQVBaseItem* item = FindItem(ItemID);
   if (!item) return;
   XmlText = item->SaveToXmlString();
@@ -92,6 +100,7 @@ TQVTreeMoveCmd::TQVTreeMoveCmd(const TQVBaseItem& Item, const TQVBaseItem& NewPa
 
 void TQVTreeMoveCmd::Execute() {
   TQVCommand::Execute();
+  StorePendingText();
   TQVBaseItem* item = FindItem(ItemID);
   TQVBaseItem* newParent = FindItem(NewParentID);
   // A note cannot move into its own subtree: removing it would destroy the target.
@@ -105,6 +114,7 @@ void TQVTreeMoveCmd::Execute() {
 
 void TQVTreeMoveCmd::Undo() {
   TQVCommand::Undo();
+  StorePendingText();
   TQVBaseItem* item = FindItem(ItemID);
   TQVBaseItem* formerParent = FindItem(FormerParentID);
   TQVBaseItem* formerNext = FindItem(FormerNextID);

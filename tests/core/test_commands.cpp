@@ -153,9 +153,10 @@ TEST_F(TCommandsTest, MoveToAnotherParentAndBack) {
   EXPECT_EQ(Captions(Welcome()), (std::vector<std::string>{"A", "C"}));
   EXPECT_EQ(Note(bID)->Owner, d);
   EXPECT_EQ(Globals->MovingItemID, bID); // the notes tree resets it when it focuses the note
-  ASSERT_EQ(Listener.Events.size(), 2u);
-  EXPECT_EQ(Listener.Events[0].Kind, evItemRemoved);
-  EXPECT_EQ(Listener.Events[1].Kind, evItemAdded);
+  ASSERT_EQ(Listener.Events.size(), 3u);
+  EXPECT_EQ(Listener.Events[0].Kind, evStoreNote);
+  EXPECT_EQ(Listener.Events[1].Kind, evItemRemoved);
+  EXPECT_EQ(Listener.Events[2].Kind, evItemAdded);
   Globals->MovingItemID = 0;
   Commander->Undo();
   EXPECT_EQ(Captions(Welcome()), (std::vector<std::string>{"A", "B", "C"}));
@@ -229,4 +230,33 @@ TEST_F(TCommandsTest, LoadingClearsBothStacks) {
   LoadDocument("");
   EXPECT_FALSE(Commander->CanUndo());
   EXPECT_FALSE(Commander->CanRedo());
+}
+
+// Stands in for the main window: on evStoreNote it writes the editor's pending text.
+struct TPendingEditor : IEvent {
+  std::int32_t NoteID = 0;
+  std::string Pending;
+  void HandleEvent(TQVEvent& Event) override {
+    if (Event.Kind != evStoreNote || Pending.empty()) return;
+    if (TQVNotice* note = Note(NoteID)) note->GetParameter("Note")->SetValue(Pending);
+    Pending.clear();
+  }
+};
+
+TEST_F(TCommandsTest, PendingEditorTextIsKeptByDeleteAndMove) {
+  TPendingEditor editor;
+  Dispatcher.Register(&editor);
+  TQVNotice* b = Child(Welcome(), 1);
+  const std::int32_t id = b->ID;
+  editor.NoteID = id;
+  editor.Pending = "typed before the delete";
+  Run(std::make_unique<TQVTreeDeleteCmd>(id));
+  Commander->Undo();
+  EXPECT_EQ(Note(id)->FindParameter("Note")->Value, "typed before the delete");
+  editor.Pending = "typed before the move";
+  Run(std::make_unique<TQVTreeMoveCmd>(*Note(id), *Root()));
+  EXPECT_EQ(Note(id)->FindParameter("Note")->Value, "typed before the move");
+  editor.Pending = "typed before the move back";
+  Commander->Undo();
+  EXPECT_EQ(Note(id)->FindParameter("Note")->Value, "typed before the move back");
 }
