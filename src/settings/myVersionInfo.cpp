@@ -40,9 +40,11 @@ void TVersionInfo::ReadVersion(const std::string& FileName) {
 }
 
 std::string TVersionInfo::VersionString(int Count) const {
+  const std::uint16_t parts[] = {Major, Minor, Release, Build};
   std::string text = std::to_string(Major);
-  if (Count > 1) text += "." + std::to_string(Minor);
-  if (Count > 2) text += "." + std::to_string(Release);
-  if (Count > 3) text += "." + std::to_string(Build);
+  for (int i = 1; i < 4 && i < Count; ++i) {
+    text += '.';
+    text += std::to_string(parts[i]);
+  }
   return text;
 }
