@@ -6,7 +6,9 @@
 void TQVNoteTreeSettings::ReadFromXml(pugi::xml_node Parent) {
   const pugi::xml_node node = Parent.child(ElementName);
   if (!node) return;
-  TreeWidth = ReadChildInt(node, "TreeWidth", TreeWidth);
+  // A negative width is no width; it keeps the current one like any unreadable value.
+  const int width = ReadChildInt(node, "TreeWidth", TreeWidth);
+  if (width >= 0) TreeWidth = width;
   ShowProps = ReadChildBool(node, "ShowProps", false);
 }
 

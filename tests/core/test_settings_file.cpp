@@ -155,6 +155,7 @@ TEST(SettingsFile, NoteTreeSettingsAndMakeBackupFallBackPerValue) {
       {"<NoteTreeSettings><TreeWidth>312</TreeWidth><ShowProps>maybe</ShowProps>"
        "</NoteTreeSettings><MakeBackup>False</MakeBackup>",
        312, false, false},
+      {"<NoteTreeSettings><TreeWidth>-40</TreeWidth></NoteTreeSettings>", 230, false, true},
       {"<NoteTreeSettings><TreeWidth>wide</TreeWidth></NoteTreeSettings>"
        "<MakeBackup>sometimes</MakeBackup>",
        230, false, true},
