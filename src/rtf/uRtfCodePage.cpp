@@ -136,8 +136,10 @@ int CharsetToCodePage(int Charset) {
     return 437;
   case 255:
     return 850;
+  case 0:
+    return 1252; // ANSI_CHARSET is Western whatever the document's code page
   default:
-    return 0; // ANSI, default, symbol and unknown: the document's code page
+    return 0; // default, symbol and unknown: the document's code page
   }
 }
 
@@ -150,8 +152,8 @@ TRtfCodePageDecoder::~TRtfCodePageDecoder() {
 }
 
 void TRtfCodePageDecoder::Select(int CodePage) {
-  FLead = -1;
   if (FTable && CodePage == FCodePage) return;
+  FLead = -1;
   const TRtfByteTable* table = CodePage > 0 && CodePage < 100000 ? SharedTable(CodePage) : nullptr;
   if (!table) table = SharedTable(FallbackCodePage);
   FTable = table;

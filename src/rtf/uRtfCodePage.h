@@ -21,7 +21,7 @@ public:
   TRtfCodePageDecoder(const TRtfCodePageDecoder&) = delete;
   TRtfCodePageDecoder& operator=(const TRtfCodePageDecoder&) = delete;
 
-  // Switches to CodePage (an unknown one falls back to 1252); a held lead byte is dropped.
+  // Switches to CodePage (an unknown one falls back to 1252); a change drops a held lead byte.
   void Select(int CodePage);
   int CodePage() const { return FCodePage; }
   // Appends the UTF-8 of one byte (or of a lead byte held from before and this byte).

@@ -240,24 +240,36 @@ constexpr TEntry Words[] = {
     {"pmmetafile", kwPmmetafile},
 };
 
-// FNV-1a; the table is small and open-addressed, so a lookup is one hash and a compare or two.
-constexpr std::uint32_t Hash(std::string_view Name) {
-  std::uint32_t h = 2166136261u;
-  for (char ch : Name)
-    h = (h ^ static_cast<unsigned char>(ch)) * 16777619u;
-  return h;
+// The key of a name: its length and its first two and last two letters, mixed. Names that
+// share a key (few do) are told apart by the full compare after it.
+constexpr std::uint32_t Hash(const char* Name, std::size_t Length) {
+  const auto at = [&](std::size_t i) -> std::uint64_t {
+    return i < Length ? static_cast<unsigned char>(Name[i]) : 0;
+  };
+  const std::uint64_t key = Length | at(0) << 8 | at(1) << 16 |
+                            (Length >= 2 ? at(Length - 2) : 0) << 24 |
+                            (Length >= 1 ? at(Length - 1) : 0) << 32;
+  return static_cast<std::uint32_t>((key * 0x9E3779B97F4A7C15ull) >> 32);
 }
 
 constexpr std::size_t TableSize = 1024;
 
+struct TSlot {
+  std::uint32_t Hash = 0;
+  std::uint16_t Entry = 0; // index into Words plus one, 0 for empty
+  std::uint8_t Length = 0;
+};
+
 struct TTable {
-  std::array<std::uint16_t, TableSize> Slots{}; // index into Words plus one, 0 for empty
+  std::array<TSlot, TableSize> Slots{};
   constexpr TTable() {
     for (std::size_t i = 0; i < std::size(Words); ++i) {
-      std::size_t slot = Hash(Words[i].Name) & (TableSize - 1);
-      while (Slots[slot])
+      const std::uint32_t h = Hash(Words[i].Name.data(), Words[i].Name.size());
+      std::size_t slot = h & (TableSize - 1);
+      while (Slots[slot].Entry)
         slot = (slot + 1) & (TableSize - 1);
-      Slots[slot] = static_cast<std::uint16_t>(i + 1);
+      Slots[slot] = {h, static_cast<std::uint16_t>(i + 1),
+                     static_cast<std::uint8_t>(Words[i].Name.size())};
     }
   }
 };
@@ -267,10 +279,17 @@ constexpr TTable Table;
 } // namespace
 
 TRtfWord LookupControlWord(std::string_view Name) {
-  std::size_t slot = Hash(Name) & (TableSize - 1);
-  while (const std::uint16_t entry = Table.Slots[slot]) {
-    if (Words[entry - 1].Name == Name) return Words[entry - 1].Word;
-    slot = (slot + 1) & (TableSize - 1);
+  if (Name.size() > 255) return kwUnknown;
+  const std::uint32_t h = Hash(Name.data(), Name.size());
+  for (std::size_t slot = h & (TableSize - 1); Table.Slots[slot].Entry;
+       slot = (slot + 1) & (TableSize - 1)) {
+    const TSlot& s = Table.Slots[slot];
+    if (s.Hash != h || s.Length != Name.size()) continue;
+    const char* known = Words[s.Entry - 1].Name.data();
+    std::size_t i = 0;
+    while (i < Name.size() && known[i] == Name[i])
+      ++i;
+    if (i == Name.size()) return Words[s.Entry - 1].Word;
   }
   return kwUnknown;
 }

@@ -75,7 +75,12 @@ bool ParseHyperlinkInstruction(std::string_view Text, std::string& Target) {
 std::string MakeHyperlinkInstruction(std::string_view Target) {
   std::string text = "HYPERLINK \"";
   for (char c : Target) {
-    if (c == '"' || c == '\\') text += '\\';
+    // A quote is written percent-encoded, as a URL carries it: not every reader knows \".
+    if (c == '"') {
+      text += "%22";
+      continue;
+    }
+    if (c == '\\') text += '\\';
     text += c;
   }
   text += '"';

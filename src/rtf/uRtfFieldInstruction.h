@@ -8,5 +8,6 @@
 // bookmark only, or url#anchor. False for any other field or a link without a target.
 bool ParseHyperlinkInstruction(std::string_view Instruction, std::string& Target);
 
-// The instruction text of a HYPERLINK field for Target, as ParseHyperlinkInstruction reads it.
+// The instruction text of a HYPERLINK field for Target, as ParseHyperlinkInstruction reads it
+// (a quote in Target comes back as %22).
 std::string MakeHyperlinkInstruction(std::string_view Target);

@@ -44,6 +44,7 @@ void TRtfPlainTextSink::TableEnd() {
 
 std::string RtfToPlainText(std::string_view Rtf) {
   TRtfPlainTextSink sink;
+  sink.Reserve(Rtf.size()); // the visible text is never longer than the RTF, give or take
   ReadRtf(Rtf, sink);
   return sink.TakeText();
 }

@@ -13,6 +13,7 @@ public:
   // The text so far; after End, the whole visible text without a trailing line break.
   const std::string& PlainText() const { return FText; }
   std::string TakeText() { return std::move(FText); }
+  void Reserve(std::size_t Bytes) { FText.reserve(Bytes); }
 
   void Text(std::string_view Utf8, const TRtfCharFormat& Format) override;
   void Tab(const TRtfCharFormat& Format) override;

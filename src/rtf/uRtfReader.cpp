@@ -8,6 +8,7 @@
 #include <array>
 #include <charconv>
 #include <cstdint>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -71,6 +72,18 @@ constexpr std::array<bool, 256> PlainBytes = [] {
   table['{'] = table['}'] = table['\\'] = false;
   return table;
 }();
+
+// Whether any of eight bytes ends a plain text run: a brace, a backslash, a control
+// character, DEL or a byte with the high bit set. Lets text runs be skipped eight bytes at a time.
+inline bool HasSpecialByte(std::uint64_t Word) {
+  constexpr std::uint64_t ones = 0x0101010101010101ull, highs = 0x8080808080808080ull;
+  const auto equal = [&](std::uint64_t c) {
+    const std::uint64_t x = Word ^ (ones * c);
+    return (x - ones) & ~x & highs;
+  };
+  const std::uint64_t below = (Word - ones * 0x20) & ~Word & highs;
+  return (equal('{') | equal('}') | equal('\\') | equal(0x7F) | below | (Word & highs)) != 0;
+}
 
 int HexValue(char c) {
   if (c >= '0' && c <= '9') return c - '0';
@@ -137,7 +150,8 @@ private:
   int FAnsiCodePage = 1252;
   bool FHaveAnsiCodePage = false;
 
-  std::vector<int> FFontByNumber = std::vector<int>(1024, -1);
+  // Font numbers below 1024 are found directly; the vector grows with the numbers used.
+  std::vector<int> FFontByNumber;
   int FDefaultFontNumber = 0;
   int FCurrentFont = -1;
   bool FFontNameDone = false;
@@ -220,6 +234,11 @@ private:
 };
 
 void TParser::Run() {
+  // Room for what a typical body declares, so that small bodies allocate once per table.
+  FText.reserve(256);
+  FTables.Fonts.reserve(8);
+  FTables.Colors.reserve(16);
+  FFontByNumber.reserve(16);
   FSink.Begin(FTables);
   while (FPos < FEnd && !FDone) {
     const char c = *FPos;
@@ -284,7 +303,7 @@ void TParser::OpenGroup() {
     return;
   }
   if (FStack.empty()) {
-    FStack.reserve(64);
+    FStack.reserve(16);
     FStack.emplace_back();
   } else {
     FStack.push_back(FStack.back());
@@ -434,6 +453,12 @@ void TParser::TextBytes() {
   TState& state = Cur();
   if (state.Dest == dNormal && FSkipChars == 0 && !FHighSurrogate) {
     const char* start = FPos;
+    while (FEnd - FPos >= 8) {
+      std::uint64_t word;
+      std::memcpy(&word, FPos, sizeof word);
+      if (HasSpecialByte(word)) break;
+      FPos += 8;
+    }
     while (FPos < FEnd && PlainBytes[static_cast<unsigned char>(*FPos)])
       ++FPos;
     if (FPos > start) {
@@ -565,8 +590,9 @@ void TParser::CodePoint(std::uint32_t Code) {
 }
 
 void TParser::Unicode(int Param) {
-  const auto code = static_cast<std::uint32_t>(Param < 0 ? Param + 65536 : Param) & 0xFFFFFu;
   FSkipChars = Cur().Uc;
+  if (Param < -32768 || Param > 65535) return; // not a UTF-16 unit
+  const auto code = static_cast<std::uint32_t>(Param < 0 ? Param + 65536 : Param);
   if (code >= 0xD800 && code <= 0xDBFF) {
     DropHighSurrogate();
     FHighSurrogate = code;
@@ -647,6 +673,7 @@ void TParser::SetDest(TDest Dest) {
 
 void TParser::Flush() {
   DropHighSurrogate();
+  FDecoder.Reset(); // a lead byte does not pair across control words
   if (FText.empty()) return;
   Context();
   FSink.Text(FText, Cur().Char);
@@ -825,8 +852,8 @@ void TParser::FinishLevelText() {
 }
 
 int TParser::FontIndex(int Number) const {
-  if (Number >= 0 && static_cast<std::size_t>(Number) < FFontByNumber.size())
-    return FFontByNumber[Number];
+  if (Number >= 0 && Number < 1024)
+    return static_cast<std::size_t>(Number) < FFontByNumber.size() ? FFontByNumber[Number] : -1;
   for (std::size_t i = 0; i < FTables.Fonts.size(); ++i)
     if (FTables.Fonts[i].Number == Number) return static_cast<int>(i);
   return -1;
@@ -1170,9 +1197,11 @@ void TParser::HandleWord(TRtfWord Word, bool HasParam, int Param) {
         FTables.Fonts.push_back({Param, {}, 0, 0});
         FCurrentFont = static_cast<int>(FTables.Fonts.size()) - 1;
         FFontNameDone = false;
-        if (Param >= 0 && static_cast<std::size_t>(Param) < FFontByNumber.size() &&
-            FFontByNumber[Param] < 0)
-          FFontByNumber[Param] = FCurrentFont;
+        if (Param >= 0 && Param < 1024) {
+          if (FFontByNumber.size() <= static_cast<std::size_t>(Param))
+            FFontByNumber.resize(static_cast<std::size_t>(Param) + 1, -1);
+          if (FFontByNumber[Param] < 0) FFontByNumber[Param] = FCurrentFont;
+        }
       } else {
         FCurrentFont = -1;
       }
